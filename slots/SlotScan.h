@@ -2,6 +2,7 @@
 
 #include "common/Command.h"
 #include "phonelink/PhoneSession.h"
+#include "slots/IconCatalogue.h" // IconImageForCode
 
 #include <cstdint>
 
@@ -10,10 +11,6 @@
 // its size, or the negative code of the failed size query or header read.
 // Sets SlotMenuEnabled on every return.
 int32_t ScanSlot(CommandContext& ctx, PhoneSession& session, uint8_t section, uint8_t file);
-
-// The image index of the icon catalogue entry captioned with the code's
-// upper-case hexadecimal text, or 0 when no entry has that caption.
-int32_t IconImageForCode(uint32_t code);
 
 // "Full Refresh": every configured slot in one session.
 void Button1Click(CommandContext& ctx);

@@ -1,0 +1,1 @@
+target_sources(adeduze_forms PRIVATE ${CMAKE_CURRENT_LIST_DIR}/PrefForm.cpp)

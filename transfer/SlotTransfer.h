@@ -1,0 +1,42 @@
+#pragma once
+
+#include "common/Command.h"
+#include "slots/SlotTable.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+// Steps the transfer commands share.
+
+// The most a slot takes: 2048 bytes in the small section, 65536 in the big one.
+size_t SlotLimit(SlotAddress slot);
+
+// The read buffer of a download, and the most an upload ever writes.
+constexpr size_t kBigSlotLimit = 65536;
+// The read buffer of the GIF preview and of the conversion.
+constexpr size_t kShortReadCapacity = 21504;
+
+inline const char* const kTooBigText = "Can't uplod - file too big!";
+inline const char* const kUploadedText = "Section uploaded sucsessfully!";
+
+// Reads the slot into the buffer. On a negative count shows "Error reading
+// section S-F" (caption "ERROR"), ends the session, sets SlotMenuEnabled and
+// returns nullopt.
+std::optional<size_t> ReadSlotOrReport(CommandContext& ctx, PhoneSession& session, SlotAddress slot,
+                                       std::span<uint8_t> buffer);
+
+// Writes the bytes in one session, rescans the slot in a second one, repaints
+// the grid and tells the verdict: success when the size read back equals the
+// length written, else failureText (caption "ERROR") and "Upload error!".
+// A session that cannot be opened ends it with "Can't Init GPB Mode".
+// SlotMenuEnabled is set on every way out.
+void WriteAndVerify(CommandContext& ctx, SlotAddress slot, std::span<const uint8_t> bytes,
+                    const std::string& failureText);
+
+// The conversion question for a UFIF 2.0 image: Yes marks and converts it in
+// place (and shows the report when it has lines), No keeps it. Returns false
+// for Cancel, after setting SlotMenuEnabled: the command ends there.
+bool AskAndConvert(CommandContext& ctx, std::span<uint8_t> image);
