@@ -9,5 +9,9 @@ void ShowOwnerlessMessage(const QString& text, const QString& caption, QMessageB
     QEventLoop loop;
     QObject::connect(&box, &QMessageBox::finished, &loop, &QEventLoop::quit);
     box.show();
+    // Take the keyboard, so Enter answers the box even where no window
+    // manager hands focus to new windows.
+    box.raise();
+    box.activateWindow();
     loop.exec();
 }

@@ -3,7 +3,7 @@
 #include "bench/SampleSlots.h"
 
 #include <cstdio>
-#include <functional>
+#include <optional>
 #include <string>
 
 namespace {
@@ -16,31 +16,56 @@ std::string Fixed(double value, int decimals) {
     return text;
 }
 
+double Nanoseconds(const Measured& m) { return m.seconds * 1e9; }
+double Microseconds(const Measured& m) { return m.seconds * 1e6; }
+double Milliseconds(const Measured& m) { return m.seconds * 1e3; }
+double MegabytesPerSecond(const Measured& m) {
+    return m.seconds > 0 ? kImageBytes / m.seconds / 1e6 : 0;
+}
+
+double CounterOf(const Measured& m, const std::string& name) {
+    const auto found = m.counters.find(name);
+    return found == m.counters.end() ? 0 : found->second;
+}
+
 class Printer {
   public:
     Printer(const FigureReporter& results, std::ostream& out) : results_(results), out_(out) {}
 
-    using Value = std::function<double(const Measured&)>;
-
-    // One figure from one benchmark; `baseline`, when given, is the benchmark
-    // the ratio is taken against, with the same value function.
-    void line(const std::string& name, const std::string& bench, const Value& value,
-              const std::string& unit, int decimals, const std::string& baseline = {}) {
-        const auto measured = results_.result(bench);
-        if (!measured)
-            return;
-        if (!measured->error.empty()) {
+    // The benchmark's result when it ran and did not fail; a failure prints its line.
+    std::optional<Measured> take(const std::string& name, const std::string& bench) {
+        auto measured = results_.result(bench);
+        if (measured && !measured->error.empty()) {
             out_ << name << ": failed (" << measured->error << ")\n";
-            return;
+            return std::nullopt;
         }
-        const double v = value(*measured);
-        out_ << name << ": " << Fixed(v, decimals) << " " << unit;
-        if (!baseline.empty()) {
-            const auto base = results_.result(baseline);
-            if (base && base->error.empty() && value(*base) > 0)
-                out_ << " (" << Fixed(v / value(*base), 2) << " x)";
+        return measured;
+    }
+
+    void line(const std::string& name, double value, const std::string& unit, int decimals) {
+        out_ << name << ": " << Fixed(value, decimals) << " " << unit << "\n";
+    }
+
+    void line(const std::string& name, double value, const std::string& unit, int decimals,
+              double ratio) {
+        out_ << name << ": " << Fixed(value, decimals) << " " << unit << " (" << Fixed(ratio, 2)
+             << " x)\n";
+    }
+
+    // A figure of a plain benchmark.
+    void single(const std::string& name, const std::string& bench,
+                double (*value)(const Measured&), const std::string& unit, int decimals) {
+        if (const auto m = take(name, bench))
+            line(name, value(*m), unit, decimals);
+    }
+
+    // A figure timed in turns with its baseline (see PairedTiming.h), in ms.
+    void paired(const std::string& name, const std::string& baselineName,
+                const std::string& bench, int decimals) {
+        if (const auto m = take(name, bench)) {
+            line(name, CounterOf(*m, "subject_s") * 1e3, "ms", decimals, CounterOf(*m, "ratio"));
+            line(baselineName, CounterOf(*m, "baseline_s") * 1e3, "ms", decimals);
         }
-        out_ << "\n";
     }
 
   private:
@@ -48,61 +73,42 @@ class Printer {
     std::ostream& out_;
 };
 
-double Nanoseconds(const Measured& m) { return m.seconds * 1e9; }
-double Microseconds(const Measured& m) { return m.seconds * 1e6; }
-double Milliseconds(const Measured& m) { return m.seconds * 1e3; }
-double MegabytesPerSecond(const Measured& m) { return m.seconds > 0 ? kImageBytes / m.seconds / 1e6 : 0; }
-
-Printer::Value Counter(const std::string& name, double scale = 1) {
-    return [name, scale](const Measured& m) {
-        const auto found = m.counters.find(name);
-        return found == m.counters.end() ? 0 : found->second * scale;
-    };
-}
-
 } // namespace
 
 void PrintFigures(const FigureReporter& results, std::ostream& out) {
     Printer p(results, out);
     for (const SampleHeader& header : SampleHeaders())
-        p.line("slot recognition, " + header.format + " header", "Recognise/" + header.format,
-               Nanoseconds, "ns", 1);
+        p.single("slot recognition, " + header.format + " header", "Recognise/" + header.format,
+                 Nanoseconds, "ns", 1);
 
-    p.line("ConvertUfif20, 64 KiB", "ConvertUfif20/64KiB", MegabytesPerSecond, "MB/s", 0);
+    p.single("ConvertUfif20, 64 KiB", "ConvertUfif20/64KiB", MegabytesPerSecond, "MB/s", 0);
 
-    p.line("BuildLzoContainer, 64 KiB", "BuildLzoContainer/64KiB", Milliseconds, "ms", 3,
-           "lzo1x_999_compress/64KiB");
-    p.line("bare lzo1x_999_compress, 64 KiB", "lzo1x_999_compress/64KiB", Milliseconds, "ms", 3);
-    // The ratio of the container to the program it holds.
-    const auto packed = results.result("BuildLzoContainer/64KiB");
-    if (packed && packed->error.empty()) {
-        const double bytes = Counter("container_bytes")(*packed);
-        out << "LZO container of 64 KiB: " << Fixed(bytes, 0) << " bytes ("
-            << Fixed(bytes / kImageBytes, 2) << " x)\n";
+    p.paired("BuildLzoContainer, 64 KiB", "bare lzo1x_999_compress, 64 KiB", "LzoPair/64KiB", 3);
+    if (const auto m = p.take("LZO container of 64 KiB", "LzoPair/64KiB")) {
+        const double bytes = CounterOf(*m, "container_bytes");
+        p.line("LZO container of 64 KiB", bytes, "bytes", 0, bytes / kImageBytes);
     }
 
-    p.line("full refresh of 99 slots via libgbp.so", "FullRefresh/manager", Milliseconds, "ms", 3,
-           "FullRefresh/direct");
-    p.line("direct libgbp.so calls for 99 slots", "FullRefresh/direct", Milliseconds, "ms", 3);
+    p.paired("full refresh of 99 slots via libgbp.so", "direct libgbp.so calls for 99 slots",
+             "RefreshPair/99slots", 3);
 
-    p.line("window, start to first paint", "FirstPaint/adeduze", Milliseconds, "ms", 1,
-           "FirstPaint/bare");
-    p.line("bare Qt window, start to first paint", "FirstPaint/bare", Milliseconds, "ms", 1);
-    const auto mib = Counter("peak_rss_kib", 1.0 / 1024);
-    p.line("window, peak RSS", "FirstPaint/adeduze", mib, "MiB", 1, "FirstPaint/bare");
-    p.line("bare Qt window, peak RSS", "FirstPaint/bare", mib, "MiB", 1);
+    p.paired("window, start to first paint", "bare Qt window, start to first paint",
+             "FirstPaintPair", 1);
+    if (const auto m = p.take("window, peak RSS", "FirstPaintPair")) {
+        const double window = CounterOf(*m, "subject_rss_kib") / 1024;
+        const double bare = CounterOf(*m, "baseline_rss_kib") / 1024;
+        p.line("window, peak RSS", window, "MiB", 1, bare > 0 ? window / bare : 0);
+        p.line("bare Qt window, peak RSS", bare, "MiB", 1);
+    }
 
-    p.line("grid repaint, 99 rows", "GridRepaint/99rows", Milliseconds, "ms", 3);
+    p.single("grid repaint, 99 rows", "GridRepaint/99rows", Milliseconds, "ms", 3);
 
-    p.line("refusing a 4 GiB sparse upload", "UploadRefusal/time", Microseconds, "us", 1);
-    const auto refusal = results.result("UploadRefusal/memory");
-    if (refusal && !refusal->error.empty()) {
-        out << "refusing a 4 GiB sparse upload, peak RSS: failed (" << refusal->error << ")\n";
-    } else if (refusal) {
-        const double before = Counter("peak_rss_before_kib", 1.0 / 1024)(*refusal);
-        const double after = Counter("peak_rss_after_kib", 1.0 / 1024)(*refusal);
-        out << "refusing a 4 GiB sparse upload, peak RSS: " << Fixed(after, 1) << " MiB ("
-            << Fixed(before > 0 ? after / before : 0, 2) << " x)\n";
-        out << "the same process before the refusal, peak RSS: " << Fixed(before, 1) << " MiB\n";
+    p.single("refusing a 4 GiB sparse upload", "UploadRefusal/time", Microseconds, "us", 1);
+    if (const auto m = p.take("refusing a 4 GiB sparse upload, peak RSS", "UploadRefusal/memory")) {
+        const double before = CounterOf(*m, "peak_rss_before_kib") / 1024;
+        const double after = CounterOf(*m, "peak_rss_after_kib") / 1024;
+        p.line("refusing a 4 GiB sparse upload, peak RSS", after, "MiB", 1,
+               before > 0 ? after / before : 0);
+        p.line("the same process before the refusal, peak RSS", before, "MiB", 1);
     }
 }

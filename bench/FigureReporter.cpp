@@ -1,18 +1,6 @@
 #include "bench/FigureReporter.h"
 
-#include <algorithm>
-
-namespace {
-
-double Median(std::vector<double> values) {
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
-
-} // namespace
+#include "bench/PairedTiming.h"
 
 void FigureReporter::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs) {

@@ -10,6 +10,12 @@ int64_t MonotonicNanoseconds() {
     return int64_t{now.tv_sec} * 1000000000 + now.tv_nsec;
 }
 
+double ThreadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
 long PeakRssKib() {
     FILE* status = std::fopen("/proc/self/status", "re");
     if (!status)
