@@ -136,10 +136,24 @@ TForm1::TForm1(CommandContext& ctx, SettingsStore& settings, QWidget* parent)
     for (QAction* action : {RefreshAction, UploadAction, UploadLZOAction, ClearAction,
                             DownloadAction, PlayGIFAction, ConvertAction})
         PopupMenu1->addAction(action);
+}
 
-    OpenDialog1 = fileDialog(this, "OpenDialog1", QFileDialog::AcceptOpen);
-    SaveDialog1 = fileDialog(this, "SaveDialog1", QFileDialog::AcceptSave);
-    OpenDialog2 = fileDialog(this, "OpenDialog2", QFileDialog::AcceptOpen);
+QFileDialog* TForm1::fileDialogFor(FileDialog dialog) {
+    switch (dialog) {
+    case FileDialog::Open1:
+        if (!OpenDialog1)
+            OpenDialog1 = fileDialog(this, "OpenDialog1", QFileDialog::AcceptOpen);
+        return OpenDialog1;
+    case FileDialog::Open2:
+        if (!OpenDialog2)
+            OpenDialog2 = fileDialog(this, "OpenDialog2", QFileDialog::AcceptOpen);
+        return OpenDialog2;
+    case FileDialog::Save1:
+        if (!SaveDialog1)
+            SaveDialog1 = fileDialog(this, "SaveDialog1", QFileDialog::AcceptSave);
+        return SaveDialog1;
+    }
+    return nullptr;
 }
 
 void TForm1::attachWindows(const Windows& windows) {
@@ -154,9 +168,9 @@ QtUiWindows TForm1::uiWindows() const {
     QtUiWindows w;
     w.status = statusText_;
     w.grid = DrawGrid1;
-    w.openDialog1 = OpenDialog1;
-    w.openDialog2 = OpenDialog2;
-    w.saveDialog1 = SaveDialog1;
+    w.fileDialog = [form = const_cast<TForm1*>(this)](FileDialog dialog) {
+        return form->fileDialogFor(dialog);
+    };
     return w;
 }
 

@@ -44,6 +44,8 @@ class TForm1 : public QMainWindow {
 
     // The status text, the grid and the file dialogs, for the Ui.
     QtUiWindows uiWindows() const;
+    // The file dialog for a choice, created on its first use.
+    QFileDialog* fileDialogFor(FileDialog dialog);
 
     // Settings file -> window bounds, port, ranges, firmware, grid, table and
     // the Options edits.

@@ -17,9 +17,7 @@ void QtUi::attach(const QtUiWindows& w) {
     grid_ = w.grid;
     question_ = w.question;
     report_ = w.report;
-    dialogs_[static_cast<size_t>(FileDialog::Open1)] = w.openDialog1;
-    dialogs_[static_cast<size_t>(FileDialog::Open2)] = w.openDialog2;
-    dialogs_[static_cast<size_t>(FileDialog::Save1)] = w.saveDialog1;
+    fileDialog_ = w.fileDialog;
 }
 
 void QtUi::setStatus(const std::string& text) {
@@ -47,7 +45,7 @@ bool QtUi::confirm(const std::string& text) {
 
 std::optional<std::string> QtUi::chooseFile(FileDialog dialog) {
     const auto i = static_cast<size_t>(dialog);
-    QFileDialog* fileDialog = dialogs_[i];
+    QFileDialog* fileDialog = fileDialog_ ? fileDialog_(dialog) : nullptr;
     if (!fileDialog)
         return std::nullopt;
     fileDialog->setDirectory(QDir::current());

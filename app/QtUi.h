@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "common/Ui.h"
 
 #include <QPointer>
@@ -20,9 +22,9 @@ struct QtUiWindows {
     SlotGridView* grid = nullptr;
     TOKBottomDlg* question = nullptr;
     TBadAddrForm* report = nullptr;
-    QFileDialog* openDialog1 = nullptr;
-    QFileDialog* openDialog2 = nullptr;
-    QFileDialog* saveDialog1 = nullptr;
+    // The file dialog for a choice; the window creates each on first use,
+    // since creating them costs more than the rest of the start-up.
+    std::function<QFileDialog*(FileDialog)> fileDialog;
 };
 
 // The Ui of the desktop manager. Message boxes have no owner window, so the
@@ -47,6 +49,6 @@ class QtUi : public Ui {
     QPointer<SlotGridView> grid_;
     QPointer<TOKBottomDlg> question_;
     QPointer<TBadAddrForm> report_;
-    std::array<QPointer<QFileDialog>, 3> dialogs_; // indexed by FileDialog
+    std::function<QFileDialog*(FileDialog)> fileDialog_;
     std::array<QString, 3> lastChosen_;
 };

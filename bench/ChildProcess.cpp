@@ -4,8 +4,8 @@
 
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <spawn.h>
@@ -40,7 +40,8 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
 
 // Waits for the child; kills it when it outlives the timeout. True for exit status 0.
 bool WaitFor(pid_t pid, double timeoutSeconds) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
     int status = 0;
     for (;;) {
         const pid_t done = ::waitpid(pid, &status, WNOHANG);
@@ -77,8 +78,8 @@ std::optional<ChildRun> RunChild(const std::vector<std::string>& argv,
     ChildRun run;
     pid_t pid = 0;
     run.startedAt = MonotonicNanoseconds();
-    const int spawned =
-        posix_spawn(&pid, argPointers[0], &actions, nullptr, argPointers.data(), envPointers.data());
+    const int spawned = posix_spawn(&pid, argPointers[0], &actions, nullptr, argPointers.data(),
+                                    envPointers.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0 || !WaitFor(pid, timeoutSeconds))
         return std::nullopt;

@@ -16,9 +16,15 @@ std::string Fixed(double value, int decimals) {
     return text;
 }
 
-double Nanoseconds(const Measured& m) { return m.seconds * 1e9; }
-double Microseconds(const Measured& m) { return m.seconds * 1e6; }
-double Milliseconds(const Measured& m) { return m.seconds * 1e3; }
+double Nanoseconds(const Measured& m) {
+    return m.seconds * 1e9;
+}
+double Microseconds(const Measured& m) {
+    return m.seconds * 1e6;
+}
+double Milliseconds(const Measured& m) {
+    return m.seconds * 1e3;
+}
 double MegabytesPerSecond(const Measured& m) {
     return m.seconds > 0 ? kImageBytes / m.seconds / 1e6 : 0;
 }
@@ -53,15 +59,15 @@ class Printer {
     }
 
     // A figure of a plain benchmark.
-    void single(const std::string& name, const std::string& bench,
-                double (*value)(const Measured&), const std::string& unit, int decimals) {
+    void single(const std::string& name, const std::string& bench, double (*value)(const Measured&),
+                const std::string& unit, int decimals) {
         if (const auto m = take(name, bench))
             line(name, value(*m), unit, decimals);
     }
 
     // A figure timed in turns with its baseline (see PairedTiming.h), in ms.
-    void paired(const std::string& name, const std::string& baselineName,
-                const std::string& bench, int decimals) {
+    void paired(const std::string& name, const std::string& baselineName, const std::string& bench,
+                int decimals) {
         if (const auto m = take(name, bench)) {
             line(name, CounterOf(*m, "subject_s") * 1e3, "ms", decimals, CounterOf(*m, "ratio"));
             line(baselineName, CounterOf(*m, "baseline_s") * 1e3, "ms", decimals);

@@ -12,7 +12,7 @@
 struct Measured {
     double seconds = 0; // CPU time per iteration; manual time where the benchmark takes its own
     std::map<std::string, double> counters;
-    std::string error;  // non-empty when a repetition failed
+    std::string error; // non-empty when a repetition failed
 };
 
 // Collects the runs of every benchmark instead of printing them.

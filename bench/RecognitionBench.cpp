@@ -6,14 +6,13 @@
 
 void RegisterRecognitionBenchmarks() {
     for (const SampleHeader& header : SampleHeaders()) {
-        benchmark::RegisterBenchmark(("Recognise/" + header.format).c_str(),
-                                     [&header](benchmark::State& state) {
-                                         SlotRecord record;
-                                         for (auto _ : state) {
-                                             RecogniseSlotHeader(record, header.bytes,
-                                                                 header.bytes.size());
-                                             benchmark::DoNotOptimize(record);
-                                         }
-                                     });
+        benchmark::RegisterBenchmark(
+            ("Recognise/" + header.format).c_str(), [&header](benchmark::State& state) {
+                SlotRecord record;
+                for (auto _ : state) {
+                    RecogniseSlotHeader(record, header.bytes, header.bytes.size());
+                    benchmark::DoNotOptimize(record);
+                }
+            });
     }
 }

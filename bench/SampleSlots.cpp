@@ -66,7 +66,13 @@ const std::vector<SampleHeader>& SampleHeaders() {
         {"LIB", Header().text(0, "LIB").word(4, 2).body(16, 5).bytes()},
         {"GIF", Header().text(0, "GIF89a").word(6, 0x00100010).bytes()},
         {"ringer", Header().word(0, 0).utf16(4, "Morning Bell").bytes()},
-        {"PRG3 lib", Header().word(0, 3).word(4, 0x00112233).word(8, 0x00445566).word(12, 0x00778899).body(16, 6).bytes()},
+        {"PRG3 lib", Header()
+                         .word(0, 3)
+                         .word(4, 0x00112233)
+                         .word(8, 0x00445566)
+                         .word(12, 0x00778899)
+                         .body(16, 6)
+                         .bytes()},
         {"data", Header().body(0, 7).word(0, 0x12345678).word(4, 0x9ABCDEF0).bytes()},
     };
     return headers;

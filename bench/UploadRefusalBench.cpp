@@ -25,12 +25,11 @@ void RefusalMemory(benchmark::State& state, const BenchWorkspace& ws) {
     long before = 0;
     long after = 0;
     for (auto _ : state) {
-        const auto run = RunChild({ExecutableDir() + "/adeduze-bench-refuse-upload",
-                                   ws.sparseUpload(), report},
-                                  {}, report);
+        const auto run =
+            RunChild({ExecutableDir() + "/adeduze-bench-refuse-upload", ws.sparseUpload(), report},
+                     {}, report);
         int refused = 0;
-        if (!run || !(std::istringstream(run->report) >> before >> after >> refused) ||
-            !refused) {
+        if (!run || !(std::istringstream(run->report) >> before >> after >> refused) || !refused) {
             state.SkipWithError("the 4 GiB file was not refused");
             break;
         }
@@ -46,9 +45,9 @@ void RegisterUploadRefusalBenchmarks(const BenchWorkspace& workspace) {
     benchmark::RegisterBenchmark("UploadRefusal/time", [&workspace](benchmark::State& state) {
         RefusalTime(state, workspace);
     })->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("UploadRefusal/memory", [&workspace](benchmark::State& state) {
-        RefusalMemory(state, workspace);
-    })
+    benchmark::RegisterBenchmark(
+        "UploadRefusal/memory",
+        [&workspace](benchmark::State& state) { RefusalMemory(state, workspace); })
         ->UseManualTime()
         ->Iterations(1);
 }

@@ -65,9 +65,9 @@ void FirstPaintPair(benchmark::State& state, const BenchWorkspace& ws) {
 } // namespace
 
 void RegisterWindowBenchmarks(const BenchWorkspace& workspace) {
-    benchmark::RegisterBenchmark("FirstPaintPair", [&workspace](benchmark::State& state) {
-        FirstPaintPair(state, workspace);
-    })
+    benchmark::RegisterBenchmark(
+        "FirstPaintPair",
+        [&workspace](benchmark::State& state) { FirstPaintPair(state, workspace); })
         ->UseManualTime()
         ->Iterations(6);
 }

@@ -3,12 +3,35 @@
 #include <QString>
 #include <QStringDecoder>
 
+#include <array>
 #include <vector>
 
+namespace {
+
+// The code page's 256 characters, decoded once by Qt's converter: a decoder
+// made per call cost far more than the rest of recognising a header.
+const std::array<QString, 256>& Windows1251Table() {
+    static const std::array<QString, 256> table = [] {
+        std::array<QString, 256> t;
+        QStringDecoder decoder("windows-1251");
+        for (int byte = 0; byte < 256; ++byte) {
+            const char c = static_cast<char>(byte);
+            t[static_cast<size_t>(byte)] = decoder.decode(QByteArrayView(&c, 1));
+            decoder.resetState();
+        }
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
 std::string DecodeWindows1251(std::span<const uint8_t> bytes) {
-    QStringDecoder decoder("windows-1251");
-    const QString text = decoder.decode(QByteArrayView(reinterpret_cast<const char*>(bytes.data()),
-                                                       static_cast<qsizetype>(bytes.size())));
+    const auto& table = Windows1251Table();
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (uint8_t byte : bytes)
+        text += table[byte];
     return text.toStdString();
 }
 

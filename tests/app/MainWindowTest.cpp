@@ -129,6 +129,8 @@ TEST_F(MainWindowTest, ControlsAsDesigned) {
         menu << action->objectName();
     EXPECT_EQ(menu, QStringList({"RefreshAction", "UploadAction", "UploadLZOAction", "ClearAction",
                                  "DownloadAction", "PlayGIFAction", "ConvertAction"}));
+    for (FileDialog dialog : {FileDialog::Open1, FileDialog::Open2, FileDialog::Save1})
+        form1.fileDialogFor(dialog);
     EXPECT_EQ(main<QFileDialog>("OpenDialog1")->acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(main<QFileDialog>("OpenDialog2")->acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(main<QFileDialog>("SaveDialog1")->acceptMode(), QFileDialog::AcceptSave);

@@ -41,7 +41,9 @@ TEST(QtUi, ConfirmIsOkOrCancel) {
 TEST(QtUi, StatusText) {
     QLabel status;
     QtUi ui;
-    ui.attach({&status});
+    QtUiWindows windows;
+    windows.status = &status;
+    ui.attach(windows);
     ui.setStatus("Uploading data...");
     EXPECT_EQ(status.text(), "Uploading data...");
 }
@@ -56,9 +58,9 @@ TEST(QtUi, AChosenFileSetsTheCurrentDirectoryAndIsOfferedAgain) {
 
     QWidget owner;
     QtUiWindows windows;
-    windows.openDialog1 = new QFileDialog(&owner);
-    windows.openDialog2 = new QFileDialog(&owner);
-    windows.saveDialog1 = new QFileDialog(&owner);
+    std::array<QFileDialog*, 3> dialogs{new QFileDialog(&owner), new QFileDialog(&owner),
+                                        new QFileDialog(&owner)};
+    windows.fileDialog = [&](FileDialog d) { return dialogs[static_cast<size_t>(d)]; };
     QtUi ui;
     ui.attach(windows);
 
@@ -66,7 +68,7 @@ TEST(QtUi, AChosenFileSetsTheCurrentDirectoryAndIsOfferedAgain) {
     auto answer = [&](bool accept) {
         return [&, accept](QWidget* w) {
             auto* dialog = qobject_cast<QFileDialog*>(w);
-            if (dialog != windows.openDialog1)
+            if (dialog != dialogs[0])
                 return;
             offered << dialog->selectedFiles().value(0);
             if (accept) {
