@@ -79,6 +79,11 @@ TForm1::TForm1(CommandContext& ctx, SettingsStore& settings, QWidget* parent)
     CheckBox1 = new QCheckBox("Additional info in full refresh", Panel1);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setGeometry(8, 59, 153, 17);
+    // The fallback faces are a little wider than the original bitmap font;
+    // narrowed slightly, the caption fits the box's fixed width.
+    QFont narrow = CheckBox1->font();
+    narrow.setStretch(QFont::SemiCondensed);
+    CheckBox1->setFont(narrow);
     CheckBox1->setChecked(ctx_.state.readHeaders);
     connect(CheckBox1, &QCheckBox::toggled, this,
             [this](bool checked) { ctx_.state.readHeaders = checked; });
