@@ -16,34 +16,27 @@ const char* const kConvertUploadFailedText =
 } // namespace
 
 void ConvertActionExecute(CommandContext& ctx, SlotAddress slot) {
-    ctx.state.slotMenuEnabled = false;
-    ctx.ui.setStatus("Downloading data...");
-    std::vector<uint8_t> buffer(kShortReadCapacity);
-    {
-        auto session = OpenSessionOrReport(ctx);
-        if (!session)
-            return;
-        const auto n = ReadSlotOrReport(ctx, *session, slot, buffer);
-        if (!n)
-            return;
-        // A full buffer may be a cut program: writing it back would lose its
-        // tail, so the slot's size decides before anything is changed.
-        if (*n == buffer.size()) {
-            const int32_t size = session->size(slot.section, slot.file);
-            if (size < 0) {
-                ctx.ui.showMessage("Error reading section " + SlotText(slot.section, slot.file),
-                                   "ERROR");
-                ctx.state.slotMenuEnabled = true;
-                return;
-            }
-            if (static_cast<size_t>(size) > buffer.size()) {
-                ctx.ui.showMessage("Can't convert - program is bigger than 21504 bytes!", "ERROR");
-                ctx.state.slotMenuEnabled = true;
-                return;
-            }
+    // A full buffer may be a cut program: writing it back would lose its
+    // tail, so the slot's size decides before anything is changed.
+    auto wholeProgramRead = [&](PhoneSession& session, size_t count) {
+        if (count < kShortReadCapacity)
+            return true;
+        const int32_t size = session.size(slot.section, slot.file);
+        if (size < 0) {
+            ctx.ui.showMessage("Error reading section " + SlotText(slot.section, slot.file),
+                               "ERROR");
+            return false;
         }
-        buffer.resize(*n);
-    }
+        if (static_cast<size_t>(size) > kShortReadCapacity) {
+            ctx.ui.showMessage("Can't convert - program is bigger than 21504 bytes!", "ERROR");
+            return false;
+        }
+        return true;
+    };
+    auto read = ReadSlotBytes(ctx, slot, kShortReadCapacity, wholeProgramRead);
+    if (!read)
+        return;
+    std::vector<uint8_t>& buffer = *read;
     ctx.ui.setStatus("Downloaded!");
 
     if (IsUfif20Image(buffer)) {

@@ -3,24 +3,13 @@
 #include "common/LocalFile.h"
 #include "transfer/SlotTransfer.h"
 
-#include <vector>
-
 void DownloadActionExecute(CommandContext& ctx, SlotAddress slot) {
-    ctx.state.slotMenuEnabled = false;
-    ctx.ui.setStatus("Downloading data...");
-    std::vector<uint8_t> buffer(kBigSlotLimit);
-    {
-        auto session = OpenSessionOrReport(ctx);
-        if (!session)
-            return;
-        const auto n = ReadSlotOrReport(ctx, *session, slot, buffer);
-        if (!n)
-            return;
-        buffer.resize(*n);
-    }
+    const auto bytes = ReadSlotBytes(ctx, slot, kBigSlotLimit);
+    if (!bytes)
+        return;
     // The phone is free again before the person is asked for a file name.
     ctx.state.slotMenuEnabled = true;
     if (const auto path = ctx.ui.chooseFile(FileDialog::Save1))
-        WriteFileWhole(*path, buffer);
+        WriteFileWhole(*path, *bytes);
     ctx.ui.setStatus("Downloaded!");
 }

@@ -4,26 +4,16 @@
 #include "transfer/SlotTransfer.h"
 
 #include <filesystem>
-#include <vector>
 
 void PlayGIFActionExecute(CommandContext& ctx, SlotAddress slot) {
-    ctx.state.slotMenuEnabled = false;
-    ctx.ui.setStatus("Downloading data...");
-    std::vector<uint8_t> buffer(kShortReadCapacity);
-    {
-        auto session = OpenSessionOrReport(ctx);
-        if (!session)
-            return;
-        const auto n = ReadSlotOrReport(ctx, *session, slot, buffer);
-        if (!n)
-            return;
-        buffer.resize(*n);
-    }
+    const auto bytes = ReadSlotBytes(ctx, slot, kShortReadCapacity);
+    if (!bytes)
+        return;
     ctx.state.slotMenuEnabled = true;
     ctx.ui.setStatus("Downloaded!");
 
     const std::string name = "temp.gif";
-    WriteFileWhole(name, buffer);
+    WriteFileWhole(name, *bytes);
     // The viewer runs on its own; the desktop needs an absolute path.
     ctx.ui.openWithViewer(std::filesystem::absolute(name).string());
 }

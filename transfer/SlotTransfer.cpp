@@ -12,16 +12,29 @@ size_t SlotLimit(SlotAddress slot) {
     return slot.section == kSmallSection ? kSmallSlotLimit : kBigSlotLimit;
 }
 
-std::optional<size_t> ReadSlotOrReport(CommandContext& ctx, PhoneSession& session, SlotAddress slot,
-                                       std::span<uint8_t> buffer) {
-    const int32_t n = session.read(slot.section, slot.file, buffer);
+std::optional<std::vector<uint8_t>>
+ReadSlotBytes(CommandContext& ctx, SlotAddress slot, size_t capacity,
+              const std::function<bool(PhoneSession&, size_t count)>& whileOpen) {
+    ctx.state.slotMenuEnabled = false;
+    ctx.ui.setStatus("Downloading data...");
+    auto session = OpenSessionOrReport(ctx);
+    if (!session)
+        return std::nullopt;
+    std::vector<uint8_t> buffer(capacity);
+    const int32_t n = session->read(slot.section, slot.file, buffer);
     if (n < 0) {
         ctx.ui.showMessage("Error reading section " + SlotText(slot.section, slot.file), "ERROR");
-        session.end();
+        session->end();
         ctx.state.slotMenuEnabled = true;
         return std::nullopt;
     }
-    return static_cast<size_t>(n);
+    buffer.resize(static_cast<size_t>(n));
+    if (whileOpen && !whileOpen(*session, buffer.size())) {
+        session->end();
+        ctx.state.slotMenuEnabled = true;
+        return std::nullopt;
+    }
+    return buffer;
 }
 
 void WriteAndVerify(CommandContext& ctx, SlotAddress slot, std::span<const uint8_t> bytes,

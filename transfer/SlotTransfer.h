@@ -5,9 +5,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 // Steps the transfer commands share.
 
@@ -22,11 +24,16 @@ constexpr size_t kShortReadCapacity = 21504;
 inline const char* const kTooBigText = "Can't uplod - file too big!";
 inline const char* const kUploadedText = "Section uploaded sucsessfully!";
 
-// Reads the slot into the buffer. On a negative count shows "Error reading
-// section S-F" (caption "ERROR"), ends the session, sets SlotMenuEnabled and
-// returns nullopt.
-std::optional<size_t> ReadSlotOrReport(CommandContext& ctx, PhoneSession& session, SlotAddress slot,
-                                       std::span<uint8_t> buffer);
+// The opening steps of the commands that read a slot: SlotMenuEnabled
+// cleared, "Downloading data...", a session, one read of at most `capacity`
+// bytes. `whileOpen` may look further with the session still open and refuse
+// by returning false. Returns the bytes read with the session closed, or
+// nullopt after a failure that has been reported: a session that cannot be
+// opened, or a negative count ("Error reading section S-F", caption "ERROR");
+// SlotMenuEnabled is then set again.
+std::optional<std::vector<uint8_t>>
+ReadSlotBytes(CommandContext& ctx, SlotAddress slot, size_t capacity,
+              const std::function<bool(PhoneSession&, size_t count)>& whileOpen = {});
 
 // Writes the bytes in one session, rescans the slot in a second one, repaints
 // the grid and tells the verdict: success when the size read back equals the
