@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const size_t at = kLzoHeaderSize + packed;
         std::vector<uint8_t> expected(image.begin() + static_cast<long>(unpacked), image.end());
         WriteWordLE(expected, expected.size() - 8, static_cast<uint32_t>(at));
-        FUZZ_CHECK(std::equal(expected.begin(), expected.end(), container.begin() + static_cast<long>(at)));
+        FUZZ_CHECK(std::equal(expected.begin(), expected.end(),
+                              container.begin() + static_cast<long>(at)));
         FUZZ_CHECK(FindImageAppendix(container) == at);
     }
     return 0;

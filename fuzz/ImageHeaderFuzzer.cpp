@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(offset == 0);
 
     for (size_t at : {size_t{0}, size_t{4}, static_cast<size_t>(offset), size})
-        FUZZ_CHECK(ProgramName(image, at).size() <= 48); // 16 code-page bytes, at most 3 UTF-8 bytes each
+        FUZZ_CHECK(ProgramName(image, at).size() <=
+                   48); // 16 code-page bytes, at most 3 UTF-8 bytes each
 
     if (IsUfif20Image(image)) {
         std::vector<uint8_t> marked = image;

@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             // from its start when it has none; it is never longer than the line.
             const size_t start = blank == std::string::npos ? 0 : blank + 1;
             FUZZ_CHECK(key.size() <= line.size());
-            FUZZ_CHECK(std::string_view(line).substr(std::min(start, line.size())).starts_with(key));
+            FUZZ_CHECK(
+                std::string_view(line).substr(std::min(start, line.size())).starts_with(key));
         }
     }
 

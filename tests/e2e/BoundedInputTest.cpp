@@ -29,7 +29,7 @@ const std::vector<FileCommand>& FileCommands() {
         {{"upload", "18-9", "--lzo"}, "ERROR: Can't uplod - file too big!"},
         {{"ufif2-lib", "--yes"}, "ERROR: Can't uplod - library file too big!"},
         {{"prg3-lib"}, "ERROR: Can't uplod - library file too big!"},
-        {{"merge"}, ""}, // a list too long to read counts as unreadable
+        {{"merge"}, ""},      // a list too long to read counts as unreadable
         {{"nvm-upload"}, ""}, // cut to its first 65536 bytes by design
     };
     return commands;
@@ -63,8 +63,10 @@ std::vector<Input> Inputs() {
              return std::string("folder");
          }},
         // Opens, but every read fails, also for root.
-        {"a file whose reads fail", [](const E2eSandbox&) { return std::string("/proc/self/mem"); }},
-        {"a file that does not exist", [](const E2eSandbox&) { return std::string("missing.bin"); }},
+        {"a file whose reads fail",
+         [](const E2eSandbox&) { return std::string("/proc/self/mem"); }},
+        {"a file that does not exist",
+         [](const E2eSandbox&) { return std::string("missing.bin"); }},
     };
     // Permissions do not stop root, who runs these tests in containers.
     if (::geteuid() != 0) {
@@ -115,8 +117,7 @@ TEST(BoundedInput, ChosenFilesThatAreNoFilesOrHugeAreRefusedAtOnce) {
                                              ? command.tooBigMessage
                                              : "ERROR: Cannot open file " + file;
             EXPECT_EQ(run.status, 1) << where;
-            EXPECT_NE(run.err.find(expected + "\n"), std::string::npos)
-                << where << ": " << run.err;
+            EXPECT_NE(run.err.find(expected + "\n"), std::string::npos) << where << ": " << run.err;
             EXPECT_EQ(Snapshot(box.nvm()), phoneBefore) << where << ": the phone was changed";
             if (command.args[0] == "merge") {
                 EXPECT_FALSE(fs::exists(box.work() / (file + "_"))) << where;

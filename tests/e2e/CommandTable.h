@@ -2,6 +2,7 @@
 
 #include "E2eRun.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,11 @@ struct CommandCase {
 };
 
 const std::vector<CommandCase>& AllCommands();
+
+// Test names and failure reports show a case by its label.
+inline void PrintTo(const CommandCase& command, std::ostream* out) {
+    *out << command.name;
+}
 
 // The scenario every command case runs in: the demo phone plus 17-19, the
 // ranges 18-9..18-10 and 2-17..2-18, and in work() the input files and an

@@ -59,8 +59,8 @@ std::map<std::string, Bytes> Snapshot(const fs::path& folder) {
 }
 
 std::string SanitizerReport(const std::string& err) {
-    for (const char* marker : {"AddressSanitizer", "LeakSanitizer", "UndefinedBehaviorSanitizer",
-                               "runtime error:"}) {
+    for (const char* marker :
+         {"AddressSanitizer", "LeakSanitizer", "UndefinedBehaviorSanitizer", "runtime error:"}) {
         const size_t at = err.find(marker);
         if (at != std::string::npos)
             return err.substr(at > 200 ? at - 200 : 0, 2000);
@@ -183,8 +183,8 @@ CliRun E2eSandbox::run(const std::vector<std::string>& args, const RunOptions& o
             break;
         const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - start);
-        if (!killed && ((options.killWhen && options.killWhen(elapsed)) ||
-                        elapsed > options.timeout)) {
+        if (!killed &&
+            ((options.killWhen && options.killWhen(elapsed)) || elapsed > options.timeout)) {
             ::kill(pid, SIGKILL);
             killed = true;
         }

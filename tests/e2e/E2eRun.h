@@ -15,8 +15,8 @@
 using Bytes = std::vector<uint8_t>;
 
 struct CliRun {
-    int status = -1;  // exit status; -1 when the process did not exit by itself
-    int signal = 0;   // the signal that ended it, 0 when it exited
+    int status = -1; // exit status; -1 when the process did not exit by itself
+    int signal = 0;  // the signal that ended it, 0 when it exited
     std::string out;
     std::string err;
     long maxRssKb = 0; // peak resident set of the process

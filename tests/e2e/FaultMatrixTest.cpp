@@ -19,9 +19,9 @@ namespace {
 
 // One phone call of a traced run, named as phone.ini's [faults] names it.
 struct PhoneCall {
-    std::string name;   // "ReadNVMFile"
-    std::string slot;   // "18-9", empty for the session calls
-    int occurrence = 0; // n-th such call of the run, as the phone counts them
+    std::string name;              // "ReadNVMFile"
+    std::string slot;              // "18-9", empty for the session calls
+    int occurrence = 0;            // n-th such call of the run, as the phone counts them
     bool afterWriteOfSlot = false; // the slot was written earlier in the run
 
     std::string label() const {
@@ -33,8 +33,8 @@ struct PhoneCall {
 // query also the "no such file" code that the manager shows as an empty slot.
 const std::map<std::string, std::vector<int32_t>>& FaultAnswers() {
     static const std::map<std::string, std::vector<int32_t>> answers{
-        {"InitGBPMode", {-1}},         {"EndGBPMode", {-1}},   {"GetNVMFileSize", {-12, -5}},
-        {"ReadNVMFile", {-12}},        {"WriteNVMFile", {-7}}, {"ClearNVMFile", {-1}},
+        {"InitGBPMode", {-1}},  {"EndGBPMode", {-1}},   {"GetNVMFileSize", {-12, -5}},
+        {"ReadNVMFile", {-12}}, {"WriteNVMFile", {-7}}, {"ClearNVMFile", {-1}},
     };
     return answers;
 }
@@ -219,7 +219,8 @@ void CheckCell(const CommandCase& command, const Baseline& base, size_t callInde
         EXPECT_EQ(run.status, 1) << where;
     }
     if (call.name == "ReadNVMFile") {
-        EXPECT_TRUE(Contains(run.err, "ERROR: Error reading " + slotText + "\n")) << where << run.err;
+        EXPECT_TRUE(Contains(run.err, "ERROR: Error reading " + slotText + "\n"))
+            << where << run.err;
         EXPECT_EQ(run.status, 1) << where;
     }
     if (call.name == "GetNVMFileSize") {
@@ -229,7 +230,8 @@ void CheckCell(const CommandCase& command, const Baseline& base, size_t callInde
             for (int file = 0; file < 32; ++file)
                 total += SizeOf(cell.phoneBefore(), "18-" + std::to_string(file));
             total -= SizeOf(cell.phoneBefore(), call.slot);
-            EXPECT_EQ(run.err, "Total Section 18xx size = " + std::to_string(total) + "\n") << where;
+            EXPECT_EQ(run.err, "Total Section 18xx size = " + std::to_string(total) + "\n")
+                << where;
         } else if (call.afterWriteOfSlot) {
             // The read-back after an upload: anything but the length written is a failed upload.
             EXPECT_TRUE(Contains(run.err, kUploadErrorLine)) << where << run.err;
@@ -238,9 +240,10 @@ void CheckCell(const CommandCase& command, const Baseline& base, size_t callInde
             EXPECT_FALSE(Contains(run.err, slotText)) << where << run.err;
             if (command.name == "list" || command.name == "refresh") {
                 const auto lines = Lines(run.out);
-                const auto row = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) {
-                    return Contains(l, "{" + call.slot + "}");
-                });
+                const auto row =
+                    std::find_if(lines.begin(), lines.end(), [&](const std::string& l) {
+                        return Contains(l, "{" + call.slot + "}");
+                    });
                 ASSERT_NE(row, lines.end()) << where << run.out;
                 EXPECT_TRUE(Contains(*row, "< Empty >")) << where << *row;
             }
@@ -256,12 +259,13 @@ void CheckCell(const CommandCase& command, const Baseline& base, size_t callInde
         // failed write only when that content's size differs from the new one's.
         const auto held = erasedBefore ? std::nullopt : Find(cell.phoneBefore(), call.slot);
         EXPECT_EQ(Find(phone, call.slot), held) << where;
-        if ((held ? held->size() : 0) != static_cast<size_t>(SizeOf(base.outcome.phone, call.slot))) {
+        if ((held ? held->size() : 0) !=
+            static_cast<size_t>(SizeOf(base.outcome.phone, call.slot))) {
             EXPECT_TRUE(Contains(run.err, kUploadErrorLine)) << where << run.err;
             EXPECT_EQ(run.status, 1) << where;
-        } else {
-            EXPECT_EQ(run.status, 0) << where;
         }
+        // Otherwise the size alone cannot tell (the preference record is
+        // always 12 bytes): a check that reads the bytes back may report it.
     }
     if (call.name == "ClearNVMFile") {
         // Its answer is ignored; the slot keeps its content unless written afterwards.
@@ -277,7 +281,8 @@ void CheckCell(const CommandCase& command, const Baseline& base, size_t callInde
     // writes the converted program back.
     const bool refused = call.name == "InitGBPMode" || call.name == "ReadNVMFile" ||
                          (call.name == "GetNVMFileSize" && answer != -5);
-    const bool opensEraseSession = call.name == "InitGBPMode" && callIndex + 1 < base.calls.size() &&
+    const bool opensEraseSession = call.name == "InitGBPMode" &&
+                                   callIndex + 1 < base.calls.size() &&
                                    base.calls[callIndex + 1].name == "ClearNVMFile";
     if (refused && beforeFirstChange && !opensEraseSession) {
         EXPECT_EQ(phone, cell.phoneBefore()) << where;
