@@ -37,23 +37,24 @@ ReadSlotBytes(CommandContext& ctx, SlotAddress slot, size_t capacity,
     return buffer;
 }
 
-void WriteAndVerify(CommandContext& ctx, SlotAddress slot, std::span<const uint8_t> bytes,
+WriteOutcome WriteAndVerify(CommandContext& ctx, SlotAddress slot, std::span<const uint8_t> bytes,
                     const std::string& failureText) {
     {
         auto session = OpenSessionOrReport(ctx);
         if (!session)
-            return;
+            return WriteOutcome::NoSession;
         session->write(slot.section, slot.file, bytes);
     }
     int32_t reported = 0;
     {
         auto session = OpenSessionOrReport(ctx);
         if (!session)
-            return;
+            return WriteOutcome::NoSession;
         reported = ScanSlot(ctx, *session, slot.section, slot.file);
     }
     ctx.ui.repaintGrid();
-    if (reported >= 0 && static_cast<size_t>(reported) == bytes.size()) {
+    const bool verified = reported >= 0 && static_cast<size_t>(reported) == bytes.size();
+    if (verified) {
         ctx.ui.showMessage(kUploadedText, "OK!");
         ctx.ui.setStatus("Uploaded!");
     } else {
@@ -61,6 +62,7 @@ void WriteAndVerify(CommandContext& ctx, SlotAddress slot, std::span<const uint8
         ctx.ui.setStatus("Upload error!");
     }
     ctx.state.slotMenuEnabled = true;
+    return verified ? WriteOutcome::Verified : WriteOutcome::Mismatch;
 }
 
 bool AskAndConvert(CommandContext& ctx, std::span<uint8_t> image) {

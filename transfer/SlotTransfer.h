@@ -40,7 +40,8 @@ ReadSlotBytes(CommandContext& ctx, SlotAddress slot, size_t capacity,
 // length written, else failureText (caption "ERROR") and "Upload error!".
 // A session that cannot be opened ends it with "Can't Init GPB Mode".
 // SlotMenuEnabled is set on every way out.
-void WriteAndVerify(CommandContext& ctx, SlotAddress slot, std::span<const uint8_t> bytes,
+enum class WriteOutcome { Verified, Mismatch, NoSession };
+WriteOutcome WriteAndVerify(CommandContext& ctx, SlotAddress slot, std::span<const uint8_t> bytes,
                     const std::string& failureText);
 
 // The conversion question for a UFIF 2.0 image: Yes marks and converts it in

@@ -45,6 +45,8 @@ FakePhone::FakePhone() {
         size_t n = std::min(it->second.size(), static_cast<size_t>(std::max(capacity, 0)));
         if (n > 0)
             std::memcpy(buffer, it->second.data(), n);
+        if (auto claimed = claimedReadCounts.find({s, f}); claimed != claimedReadCounts.end())
+            return claimed->second;
         return static_cast<int32_t>(n);
     };
     link_.WriteNVMFile = [this](uint8_t s, uint8_t f, const uint8_t* buffer, int32_t length) {

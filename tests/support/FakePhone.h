@@ -33,6 +33,9 @@ public:
     // (for a read or write) stores nothing.
     std::map<Key, int32_t> sizeResults;
     std::map<Key, int32_t> readResults;
+    // A read of that slot stores what it should but answers this count, as a
+    // library that overstates what it stored.
+    std::map<Key, int32_t> claimedReadCounts;
     // When set, a write to that slot stores nothing (the phone is full).
     std::map<Key, bool> writeDropped;
 

@@ -2,6 +2,7 @@
 
 #include "tests/transfer/FlowFixture.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -183,18 +184,25 @@ TEST_F(ConvertFlow, FailuresAfterTheEraseLeaveTheCopyInTempPrg) {
         std::vector<int32_t> initResults;
         Calls calls;
         std::optional<Bytes> slotAfter;
+        bool namesTheCopy; // the person is told where the converted program is
     };
     const std::vector<Case> cases = {
         // The erase's own session fails; the conversion goes on and writes.
         {"erase session",
          {0, 1},
          Concat({kRead, {"InitGBPMode(1)"}, Write(n), Scan()}),
-         ConvertedForZ7()},
-        {"write session", {0, 0, 1}, Concat({kRead, kClear, {"InitGBPMode(1)"}}), std::nullopt},
+         ConvertedForZ7(),
+         false},
+        {"write session",
+         {0, 0, 1},
+         Concat({kRead, kClear, {"InitGBPMode(1)"}}),
+         std::nullopt,
+         true},
         {"read-back session",
          {0, 0, 0, 1},
          Concat({kRead, kClear, Write(n), {"InitGBPMode(1)"}}),
-         ConvertedForZ7()},
+         ConvertedForZ7(),
+         true},
     };
     for (const auto& c : cases) {
         phone.calls.clear();
@@ -206,9 +214,26 @@ TEST_F(ConvertFlow, FailuresAfterTheEraseLeaveTheCopyInTempPrg) {
         EXPECT_EQ(phone.calls, c.calls) << c.name;
         EXPECT_EQ(ui.eventsOf("message").front(), "ERROR:Can't Init GPB Mode") << c.name;
         EXPECT_EQ(phone.file(18, 9), c.slotAfter) << c.name;
+        EXPECT_EQ(ui.eventsOf("message").back() ==
+                      "ERROR:Converted program stored at temp.prg file!!!",
+                  c.namesTheCopy)
+            << c.name;
         EXPECT_EQ(TempPrg(), ConvertedForZ7()) << c.name;
         EXPECT_TRUE(state.slotMenuEnabled) << c.name;
     }
+}
+
+TEST_F(ConvertFlow, ALinkOverstatingItsCountDoesNotPadTheProgram) {
+    phone.setFile(18, 9, Ufif20Program());
+    phone.claimedReadCounts[{18, 9}] = 99999;
+    const size_t n = Ufif20Program().size();
+    EXPECT_TRUE(Run(ConvertActionExecute, kSlot));
+    EXPECT_EQ(TempPrg(), ConvertedForZ7());
+    EXPECT_EQ(phone.file(18, 9), ConvertedForZ7());
+    EXPECT_EQ(phone.calls.back(), "EndGBPMode()");
+    EXPECT_NE(std::find(phone.calls.begin(), phone.calls.end(),
+                        "WriteNVMFile(18,9," + std::to_string(n) + ")"),
+              phone.calls.end());
 }
 
 TEST_F(ConvertFlow, ASizeReadBackThatDiffersNamesTempPrg) {
