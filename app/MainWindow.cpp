@@ -138,9 +138,13 @@ TForm1::TForm1(CommandContext& ctx, SettingsStore& settings, QWidget* parent)
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    for (QAction* action : {RefreshAction, UploadAction, UploadLZOAction, ClearAction,
-                            DownloadAction, PlayGIFAction, ConvertAction})
-        PopupMenu1->addAction(action);
+    const std::pair<const char*, QAction*> items[] = {
+        {"Refresh1", RefreshAction},   {"Upload1", UploadAction},
+        {"LZOCompress1", UploadLZOAction}, {"Clear1", ClearAction},
+        {"Download1", DownloadAction}, {"PlayGIF1", PlayGIFAction},
+        {"ConverttoUFIF211", ConvertAction}};
+    for (const auto& [name, action] : items)
+        PopupMenu1->addAction(menuItemFor(name, action));
 }
 
 QFileDialog* TForm1::fileDialogFor(FileDialog dialog) {
@@ -177,6 +181,21 @@ QtUiWindows TForm1::uiWindows() const {
         return form->fileDialogFor(dialog);
     };
     return w;
+}
+
+// A menu item bound to an action: it shows the action's caption and enabled
+// state and runs the action when chosen.
+QAction* TForm1::menuItemFor(const char* name, QAction* action) {
+    auto* item = new QAction(action->text(), PopupMenu1);
+    item->setObjectName(name);
+    auto follow = [item, action] {
+        item->setText(action->text());
+        item->setEnabled(action->isEnabled());
+    };
+    follow();
+    connect(action, &QAction::changed, item, follow);
+    connect(item, &QAction::triggered, action, &QAction::trigger);
+    return item;
 }
 
 QAction* TForm1::makeAction(const char* name, const char* caption, std::function<void()> command) {

@@ -59,6 +59,7 @@ class TForm1 : public QMainWindow {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    QAction* menuItemFor(const char* name, QAction* action);
     QAction* makeAction(const char* name, const char* caption, std::function<void()> command);
     QPushButton* makeButton(const char* name, const char* caption, const QRect& place,
                             std::function<void()> command);

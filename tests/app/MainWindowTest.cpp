@@ -124,11 +124,15 @@ TEST_F(MainWindowTest, ControlsAsDesigned) {
         ASSERT_NE(action, nullptr) << name;
         EXPECT_EQ(action->text(), caption);
     }
-    QStringList menu;
-    for (QAction* action : main<QMenu>("PopupMenu1")->actions())
-        menu << action->objectName();
-    EXPECT_EQ(menu, QStringList({"RefreshAction", "UploadAction", "UploadLZOAction", "ClearAction",
-                                 "DownloadAction", "PlayGIFAction", "ConvertAction"}));
+    QStringList menu, captions;
+    for (QAction* item : main<QMenu>("PopupMenu1")->actions()) {
+        menu << item->objectName();
+        captions << item->text();
+    }
+    EXPECT_EQ(menu, QStringList({"Refresh1", "Upload1", "LZOCompress1", "Clear1", "Download1",
+                                 "PlayGIF1", "ConverttoUFIF211"}));
+    EXPECT_EQ(captions, QStringList({"Refresh", "Upload", "Upload LZO-Compressed", "Clear",
+                                     "Download", "Play GIF", "Convert to UFIF2.1"}));
     for (FileDialog dialog : {FileDialog::Open1, FileDialog::Open2, FileDialog::Save1})
         form1.fileDialogFor(dialog);
     EXPECT_EQ(main<QFileDialog>("OpenDialog1")->acceptMode(), QFileDialog::AcceptOpen);
@@ -168,8 +172,8 @@ TEST_F(MainWindowTest, TheSlotMenuOpensOnlyAfterACommand) {
     for (QAction* action : menu->actions())
         if (action->isEnabled())
             enabled << action->objectName();
-    EXPECT_EQ(enabled, QStringList({"RefreshAction", "UploadAction", "UploadLZOAction",
-                                    "ClearAction", "DownloadAction", "ConvertAction"}));
+    EXPECT_EQ(enabled, QStringList({"Refresh1", "Upload1", "LZOCompress1", "Clear1", "Download1",
+                                    "ConverttoUFIF211"}));
     menu->hide();
     form1.close();
 }
