@@ -113,7 +113,7 @@ TEST_F(CliCommands, RefreshPrintsItsRowAndUsesTheScratchRowOutsideTheRanges) {
 
 TEST_F(CliCommands, UploadTrimsTrailingNopsAndReportsSuccess) {
     const Bytes image = Program(0x20010000, "Up", 64);
-    WriteFile(box.work() / "up.prg", image + Bytes{0xC0, 0x46, 0xC0, 0x46});
+    WriteBytes(box.work() / "up.prg", image + Bytes{0xC0, 0x46, 0xC0, 0x46});
     const auto r = box.run({"-v", "upload", "18-10", "up.prg"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(box.slot(18, 10), image);
@@ -124,7 +124,7 @@ TEST_F(CliCommands, UploadTrimsTrailingNopsAndReportsSuccess) {
 
 TEST_F(CliCommands, UploadLzoStoresAContainerTheScanShowsAsCompressed) {
     const Bytes image = Program(0x20010000, "Packed", 4000);
-    WriteFile(box.work() / "p.prg", image);
+    WriteBytes(box.work() / "p.prg", image);
     ASSERT_EQ(box.run({"upload", "18-10", "p.prg", "--lzo"}).status, 0);
     const auto slot = box.slot(18, 10);
     ASSERT_TRUE(slot);
@@ -142,7 +142,7 @@ TEST_F(CliCommands, UploadLzoStoresAContainerTheScanShowsAsCompressed) {
 TEST_F(CliCommands, TheConversionQuestionIsAnsweredByTheOptions) {
     Bytes ufif20 = Program(0x20000000, "Old", 64);
     PutWord(ufif20, 24, 0x36A97C); // a free-standing UFIF address the conversion moves
-    WriteFile(box.work() / "old.prg", ufif20);
+    WriteBytes(box.work() / "old.prg", ufif20);
     Bytes z7 = ufif20;
     PutWord(z7, 0, 0x20010000);
     PutWord(z7, 24, 0x36A97C - 0x36A658 + 0x37BDD8);
@@ -175,7 +175,7 @@ TEST_F(CliCommands, TheConversionQuestionIsAnsweredByTheOptions) {
 TEST_F(CliCommands, DownloadWritesTheSlotsBytes) {
     const auto r = box.run({"download", "18-9", "saved.bin"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ReadFile(box.work() / "saved.bin"), box.slot(18, 9));
+    EXPECT_EQ(ReadBytes(box.work() / "saved.bin"), box.slot(18, 9));
 }
 
 TEST_F(CliCommands, ClearErasesTheSlotAndShowsStatusTextsOnlyWhenVerbose) {
@@ -196,7 +196,7 @@ TEST_F(CliCommands, ConvertRewritesAUfif20ProgramAndLeavesAnythingElseAlone) {
     const auto slot = box.slot(18, 10);
     ASSERT_TRUE(slot);
     EXPECT_EQ(WordAt(*slot, 0), 0x20010000u);
-    EXPECT_EQ(ReadFile(box.work() / "temp.prg"), slot);
+    EXPECT_EQ(ReadBytes(box.work() / "temp.prg"), slot);
 
     std::filesystem::remove(box.work() / "temp.prg");
     const auto before = box.slot(18, 9);
@@ -210,7 +210,7 @@ TEST_F(CliCommands, ConvertRewritesAUfif20ProgramAndLeavesAnythingElseAlone) {
 TEST_F(CliCommands, GifWritesTempGifInTheCurrentDirectory) {
     const auto r = box.run({"gif", "18-11", "--no-open"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ReadFile(box.work() / "temp.gif"), box.slot(18, 11));
+    EXPECT_EQ(ReadBytes(box.work() / "temp.gif"), box.slot(18, 11));
 }
 
 TEST_F(CliCommands, PrefsPrintsTheRecord) {
@@ -255,7 +255,7 @@ TEST_F(CliCommands, PrefsSetChangesOnlyWhatIsGiven) {
 TEST_F(CliCommands, Ufif2LibraryGoesWhereTheRecordSaysOnceConfirmed) {
     box.setSlot(2, 18, PrefRecordBytes()); // names no library slot: 2-17
     const Bytes kLibrary{'L', 'I', 'B', 0, 'b', 'o', 'd', 'y'};
-    WriteFile(box.work() / "lib.bin", kLibrary + Bytes{0xC0, 0x46});
+    WriteBytes(box.work() / "lib.bin", kLibrary + Bytes{0xC0, 0x46});
 
     auto r = box.run({"ufif2-lib", "lib.bin"});
     EXPECT_EQ(r.status, 1);
@@ -289,12 +289,12 @@ TEST_F(CliCommands, MergeWritesTheListInTheReferenceOrder) {
     WriteText(box.work() / "mine.lib", "# mine\n00A01234 memcpy\n00B05678 strlen\n");
     const auto r = box.run({"merge", "mine.lib"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ReadFile(box.work() / "mine.lib_"),
+    EXPECT_EQ(ReadBytes(box.work() / "mine.lib_"),
               Text("# mine\r\n00B05678 strlen\r\n00A01234 memcpy\r\n"));
 }
 
 TEST_F(CliCommands, NvmUploadAndClearWorkOn17To19) {
-    WriteFile(box.work() / "any.bin", Bytes{1, 2, 3});
+    WriteBytes(box.work() / "any.bin", Bytes{1, 2, 3});
     auto r = box.run({"nvm-upload", "any.bin"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(box.slot(17, 19), (Bytes{1, 2, 3}));

@@ -67,7 +67,7 @@ TEST(CliUsage, HelpIsAManualListingEveryCommand) {
 
 TEST(CliLibrary, AnUnloadableLibraryEndsWith3) {
     CliSandbox box;
-    WriteFile(box.root() / "fake" / "libgbp.so", {}); // found first, but no library
+    WriteBytes(box.root() / "fake" / "libgbp.so", {}); // found first, but no library
     const auto r = box.run({"list"}, {{"LD_LIBRARY_PATH", (box.root() / "fake").string()}});
     EXPECT_EQ(r.status, 3);
     EXPECT_EQ(r.err, "ERROR: Unable to open GPB.DLL\n");
@@ -85,7 +85,7 @@ TEST(CliSettings, TheSettingsBesideTheProgramAreReadAndKept) {
     const std::string ini = "[Manager]\nCOM-Port=1\nFirstBig=20\nBigSlots=1\nSmallSlots=0\n";
     WriteText(bin / "adeduze.INI", ini);
     fs::rename(box.phoneRoot() / "COM1", box.phoneRoot() / "COM2");
-    WriteFile(box.phoneRoot() / "COM2" / "nvm" / "18-20", Bytes(9, 0x55));
+    WriteBytes(box.phoneRoot() / "COM2" / "nvm" / "18-20", Bytes(9, 0x55));
 
     auto r = box.run({"list"}, {}, bin / "adeduze-cli", false);
     EXPECT_EQ(r.status, 0) << r.err;
@@ -96,7 +96,7 @@ TEST(CliSettings, TheSettingsBesideTheProgramAreReadAndKept) {
     EXPECT_EQ(r.err, "ERROR: Can't Init GPB Mode\n");
     EXPECT_EQ(r.out, "");
 
-    EXPECT_EQ(ReadFile(bin / "adeduze.INI"), Bytes(ini.begin(), ini.end()));
+    EXPECT_EQ(ReadBytes(bin / "adeduze.INI"), Bytes(ini.begin(), ini.end()));
 }
 
 TEST(CliFailures, PhoneFaultsAndFileErrorsExitWith1) {
@@ -144,8 +144,8 @@ TEST(CliFailures, PhoneFaultsAndFileErrorsExitWith1) {
         box.setSlot(18, 9, Bytes{1, 2, 3});
         box.setSlot(18, 10, Bytes{4, 5, 6});
         box.setSlot(2, 18, Bytes{'Z', 'U', 'V', '2', 3, 0, 0, 0, 0, 0, 0, 0});
-        WriteFile(box.work() / "f.bin", Bytes(32, 0x77));
-        WriteFile(box.work() / "big.bin", Bytes(2049, 0x77));
+        WriteBytes(box.work() / "f.bin", Bytes(32, 0x77));
+        WriteBytes(box.work() / "big.bin", Bytes(2049, 0x77));
         box.setPhoneIni(c.phoneIni);
         const auto r = box.run(c.args);
         EXPECT_EQ(r.status, 1) << c.args[0] << ' ' << r.err;

@@ -13,49 +13,22 @@ extern char** environ;
 
 namespace fs = std::filesystem;
 
-void WriteFile(const fs::path& path, const Bytes& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
-void WriteText(const fs::path& path, const std::string& text) {
-    WriteFile(path, Bytes(text.begin(), text.end()));
-}
-
-std::optional<Bytes> ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    return Bytes(std::istreambuf_iterator<char>(file), {});
-}
-
 fs::path CliProgram() {
     return fs::path(ADEDUZE_BIN_DIR) / "adeduze-cli";
 }
 
 CliSandbox::CliSandbox() {
-    std::string pattern = (fs::temp_directory_path() / "adeduze-cli-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("mkdtemp failed");
-    root_ = pattern;
     fs::create_directories(nvm());
     fs::create_directories(work());
     WriteText(settings(), "[Manager]\nCOM-Port=0\n");
 }
 
-CliSandbox::~CliSandbox() {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-}
-
 void CliSandbox::setSlot(int section, int file, const Bytes& bytes) const {
-    WriteFile(nvm() / (std::to_string(section) + "-" + std::to_string(file)), bytes);
+    WriteBytes(nvm() / (std::to_string(section) + "-" + std::to_string(file)), bytes);
 }
 
 std::optional<Bytes> CliSandbox::slot(int section, int file) const {
-    return ReadFile(nvm() / (std::to_string(section) + "-" + std::to_string(file)));
+    return ReadBytes(nvm() / (std::to_string(section) + "-" + std::to_string(file)));
 }
 
 void CliSandbox::setPhoneIni(const std::string& text) const {
@@ -117,8 +90,8 @@ CliResult CliSandbox::run(const std::vector<std::string>& args,
     waitpid(pid, &wstatus, 0);
     if (WIFEXITED(wstatus))
         result.status = WEXITSTATUS(wstatus);
-    const auto out = ReadFile(outPath);
-    const auto err = ReadFile(errPath);
+    const auto out = ReadBytes(outPath);
+    const auto err = ReadBytes(errPath);
     result.out.assign(out->begin(), out->end());
     result.err.assign(err->begin(), err->end());
     return result;

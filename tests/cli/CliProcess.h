@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/TestFiles.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -16,12 +18,10 @@ struct CliResult {
     std::string err;
 };
 
-using Bytes = std::vector<uint8_t>;
 
 class CliSandbox {
   public:
     CliSandbox();
-    ~CliSandbox();
     CliSandbox(const CliSandbox&) = delete;
     CliSandbox& operator=(const CliSandbox&) = delete;
 
@@ -46,12 +46,10 @@ class CliSandbox {
                   bool withSettings = true) const;
 
   private:
-    std::filesystem::path root_;
+    ScratchFolder folder_{"adeduze-cli"};
+    const std::filesystem::path& root_ = folder_.path();
 };
 
-void WriteFile(const std::filesystem::path& path, const Bytes& bytes);
-void WriteText(const std::filesystem::path& path, const std::string& text);
-std::optional<Bytes> ReadFile(const std::filesystem::path& path);
 
 // The built adeduze-cli and the folder it lies in with libgbp.so.
 std::filesystem::path CliProgram();

@@ -17,29 +17,6 @@ extern char** environ;
 
 namespace fs = std::filesystem;
 
-void WriteBytes(const fs::path& path, const Bytes& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    if (!file)
-        throw std::runtime_error("cannot write " + path.string());
-}
-
-void WriteText(const fs::path& path, const std::string& text) {
-    WriteBytes(path, Bytes(text.begin(), text.end()));
-}
-
-std::optional<Bytes> ReadBytes(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
-        return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    return Bytes(std::istreambuf_iterator<char>(file), {});
-}
-
 fs::path BinDir() {
     return fs::path(ADEDUZE_BIN_DIR);
 }
@@ -82,19 +59,9 @@ Bytes ProgramImage(uint32_t tag, const std::string& name, size_t size, uint8_t s
 }
 
 E2eSandbox::E2eSandbox() {
-    std::string pattern = (fs::temp_directory_path() / "adeduze-e2e-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("mkdtemp failed");
-    root_ = pattern;
     fs::create_directories(nvm());
     fs::create_directories(work());
     WriteText(settings(), "[Manager]\nCOM-Port=0\n");
-}
-
-E2eSandbox::~E2eSandbox() {
-    std::error_code ignored;
-    fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(root_, ignored);
 }
 
 void E2eSandbox::makeDemoPhone() const {

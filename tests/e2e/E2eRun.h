@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/TestFiles.h"
+
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -12,7 +14,6 @@
 // End-to-end runs of the built adeduze-cli against the built libgbp.so and a
 // virtual phone folder: <root>/phone/COM1/nvm/<section>-<file>, raw bytes.
 
-using Bytes = std::vector<uint8_t>;
 
 struct CliRun {
     int status = -1; // exit status; -1 when the process did not exit by itself
@@ -35,7 +36,6 @@ struct RunOptions {
 class E2eSandbox {
   public:
     E2eSandbox();
-    ~E2eSandbox();
     E2eSandbox(const E2eSandbox&) = delete;
     E2eSandbox& operator=(const E2eSandbox&) = delete;
 
@@ -56,16 +56,14 @@ class E2eSandbox {
     CliRun run(const std::vector<std::string>& args, const RunOptions& options = {}) const;
 
   private:
-    std::filesystem::path root_;
+    ScratchFolder folder_{"adeduze-e2e"};
+    const std::filesystem::path& root_ = folder_.path();
 };
 
 // Every regular file under a folder (names relative to it) with its bytes;
 // hidden files (the phone's lock and temporary files) are left out.
 std::map<std::string, Bytes> Snapshot(const std::filesystem::path& folder);
 
-void WriteBytes(const std::filesystem::path& path, const Bytes& bytes);
-void WriteText(const std::filesystem::path& path, const std::string& text);
-std::optional<Bytes> ReadBytes(const std::filesystem::path& path);
 
 // The folder of the built programs and libgbp.so.
 std::filesystem::path BinDir();
