@@ -107,10 +107,17 @@ void SetPrefActionExecute(CommandContext& ctx) {
         return;
     session->write(kPrefSection, kPrefFile, bytes);
     // The write's own result says nothing reliable; the size the phone now
-    // reports for the slot does.
-    const int32_t size = session->size(kPrefSection, kPrefFile);
+    // reports for the slot does, and, since an old record has the same size,
+    // so do the bytes read back.
+    bool stored = session->size(kPrefSection, kPrefFile) == static_cast<int32_t>(kPrefRecordSize);
+    if (stored) {
+        std::array<uint8_t, kPrefRecordSize> readBack{};
+        stored = session->read(kPrefSection, kPrefFile, readBack) ==
+                     static_cast<int32_t>(kPrefRecordSize) &&
+                 readBack == bytes;
+    }
     session->end();
-    if (size == static_cast<int32_t>(kPrefRecordSize)) {
+    if (stored) {
         ctx.ui.setStatus("Uploaded!");
     } else {
         ctx.ui.showMessage(kSectionUploadErrorText, "ERROR");

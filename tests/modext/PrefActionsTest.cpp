@@ -8,7 +8,9 @@ namespace {
 
 const Calls kReadCalls{"InitGBPMode(1)", "ReadNVMFile(2,18,12)", "EndGBPMode()"};
 const Calls kWriteCalls{"InitGBPMode(1)", "WriteNVMFile(2,18,12)", "GetNVMFileSize(2,18)",
-                        "EndGBPMode()"};
+                        "ReadNVMFile(2,18,12)", "EndGBPMode()"};
+const Calls kWriteCallsWrongSize{"InitGBPMode(1)", "WriteNVMFile(2,18,12)",
+                                 "GetNVMFileSize(2,18)", "EndGBPMode()"};
 const std::string kUploadError = "ERROR:Section uploaded with error or out of memory!\nTry to "
                                  "upload again or free some NVM memory";
 
@@ -304,21 +306,36 @@ TEST_F(SetPref, AWriteThePhoneDidNotTakeIsReportedAsAnError) {
     struct Case {
         const char* name;
         std::function<void(FakePhone&)> setup;
+        Calls calls;
     };
     const Case cases[] = {
         {"write dropped, slot absent",
          [](FakePhone& p) {
              p.writeDropped[{2, 18}] = true;
-         }},
+         },
+         kWriteCallsWrongSize},
         {"write dropped, old short record stays",
          [](FakePhone& p) {
              p.setFile(2, 18, {'Z', 'U', 'V', '2'});
              p.writeDropped[{2, 18}] = true;
-         }},
+         },
+         kWriteCallsWrongSize},
+        {"write dropped, an old record of the same size stays",
+         [](FakePhone& p) {
+             p.setFile(2, 18, Record(0xFF, 12, 2, 0, 0));
+             p.writeDropped[{2, 18}] = true;
+         },
+         kWriteCalls},
         {"size error",
          [](FakePhone& p) {
              p.sizeResults[{2, 18}] = -5;
-         }},
+         },
+         kWriteCallsWrongSize},
+        {"read-back error",
+         [](FakePhone& p) {
+             p.readResults[{2, 18}] = -12;
+         },
+         kWriteCalls},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -328,7 +345,7 @@ TEST_F(SetPref, AWriteThePhoneDidNotTakeIsReportedAsAnError) {
         ScriptedUi u;
         CommandContext cx{s, p.link(), u};
         RunCommand(cx, [&] { SetPrefActionExecute(cx); });
-        EXPECT_EQ(p.calls, kWriteCalls);
+        EXPECT_EQ(p.calls, c.calls);
         EXPECT_EQ(u.events, (Calls{"status:Uploading data...", "message:" + kUploadError,
                                    "status:Upload error!"}));
         EXPECT_TRUE(s.slotMenuEnabled);
