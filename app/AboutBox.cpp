@@ -1,7 +1,7 @@
 #include "app/AboutBox.h"
 
 #include "app/BevelPanel.h"
-#include "app/FormFont.h"
+#include "common/FormFont.h"
 
 #include <QLabel>
 #include <QPushButton>

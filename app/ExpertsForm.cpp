@@ -1,6 +1,6 @@
 #include "app/ExpertsForm.h"
 
-#include "app/FormFont.h"
+#include "common/FormFont.h"
 #include "app/OptionsRanges.h"
 #include "common/AppState.h"
 #include "common/Ui.h"

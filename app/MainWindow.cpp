@@ -3,7 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/BevelPanel.h"
 #include "app/ExpertsForm.h"
-#include "app/FormFont.h"
+#include "common/FormFont.h"
 #include "app/SettingsStore.h"
 #include "common/Command.h"
 #include "modext/LibraryListMerge.h"

@@ -1,5 +1,6 @@
 #include "modext/PrefForm.h"
 
+#include "common/FormFont.h"
 #include "common/Command.h"
 #include "modext/PrefActions.h"
 
@@ -46,6 +47,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, QRec
 TPrefForm::TPrefForm(CommandContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("PrefForm");
     setWindowTitle("RUZ Mod Parameters");
+    setFont(FormFont());
     resize(253, 179);
 
     RG1 = new QGroupBox("Menu show mode", this);
@@ -70,6 +72,11 @@ TPrefForm::TPrefForm(CommandContext& ctx, QWidget* parent) : QDialog(parent), ct
     AssEdit = edit(GroupBox1, "AssEdit", {80, 52, 25, 21});
 
     Label1 = label(this, "Label1", "UFIF2-Library section:", {8, 100});
+    // As in the main window's check box: the fallback face is a little wider
+    // than the original one, and the caption must end before sEdit begins.
+    QFont narrow = Label1->font();
+    narrow.setStretch(QFont::SemiCondensed);
+    Label1->setFont(narrow);
     sEdit = edit(this, "sEdit", {110, 96, 25, 21});
     ssEdit = edit(this, "ssEdit", {134, 96, 25, 21});
     Label2 = new QLabel("(ZUV2 2b9 or higher)", this);

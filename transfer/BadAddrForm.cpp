@@ -1,5 +1,7 @@
 #include "transfer/BadAddrForm.h"
 
+#include "common/FormFont.h"
+
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
@@ -7,6 +9,7 @@
 TBadAddrForm::TBadAddrForm(QWidget* parent) : QDialog(parent) {
     setObjectName("BadAddrForm");
     setWindowTitle("BadAddrForm");
+    setFont(FormFont());
     resize(363, 349);
 
     Memo1 = new QPlainTextEdit(this);

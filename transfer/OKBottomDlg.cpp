@@ -1,5 +1,7 @@
 #include "transfer/OKBottomDlg.h"
 
+#include "common/FormFont.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
@@ -36,6 +38,7 @@ TOKBottomDlg::TOKBottomDlg(QComboBox* firmwareList, std::function<void()> onHidd
     : QDialog(parent), firmwareList_(firmwareList), onHidden_(std::move(onHidden)) {
     setObjectName("OKBottomDlg");
     setWindowTitle("Dialog");
+    setFont(FormFont());
     setFixedSize(313, 244);
     setModal(true);
 
