@@ -16,7 +16,9 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr long kMaxRssKb = 200 * 1024;
-constexpr auto kAtOnce = 10s; // generous for sanitizer builds on a busy machine
+// A refusal reads next to nothing; a run still going after this long is
+// reading the file (or blocked on it) and is stopped as a failure.
+constexpr auto kHangGuard = 10s;
 
 struct FileCommand {
     std::vector<std::string> args; // FILE is appended
@@ -94,7 +96,7 @@ TEST(BoundedInput, ChosenFilesThatAreNoFilesOrHugeAreRefusedAtOnce) {
             const auto phoneBefore = Snapshot(box.nvm());
 
             RunOptions options;
-            options.timeout = 60s;
+            options.timeout = kHangGuard;
             const CliRun run = box.run(args, options);
             std::string where;
             for (const auto& arg : args)
@@ -102,7 +104,6 @@ TEST(BoundedInput, ChosenFilesThatAreNoFilesOrHugeAreRefusedAtOnce) {
             where += "(" + input.name + ")";
             ASSERT_EQ(SanitizerReport(run.err), "") << where;
             EXPECT_EQ(run.signal, 0) << where << ": it did not end by itself";
-            EXPECT_LT(run.elapsed, kAtOnce) << where;
             EXPECT_LT(run.maxRssKb, kMaxRssKb) << where;
             std::cout << where << ": " << run.elapsed.count() << " ms, peak RSS " << run.maxRssKb
                       << " KiB\n";
