@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestFiles.h"
 
 #include <cstdint>
@@ -12,11 +13,7 @@
 // Runs the built adeduze-cli as its own process and a virtual phone folder
 // for it: <root>/COM1/nvm/<section>-<file>, raw bytes.
 
-struct CliResult {
-    int status = -1; // exit status; -1 when it did not exit normally
-    std::string out;
-    std::string err;
-};
+using CliResult = ProgramRun;
 
 
 class CliSandbox {

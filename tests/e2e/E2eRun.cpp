@@ -1,19 +1,7 @@
 #include "E2eRun.h"
 
-#include <cerrno>
-#include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
-#include <fstream>
-#include <iterator>
-#include <spawn.h>
 #include <stdexcept>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -83,90 +71,13 @@ void E2eSandbox::setPhoneIni(const std::string& text) const {
     WriteText(phone() / "phone.ini", text);
 }
 
-namespace {
-
-std::vector<std::string> Environment(const std::map<std::string, std::string>& changes,
-                                     const fs::path& phoneRoot) {
-    std::map<std::string, std::string> vars;
-    for (char** e = environ; *e; ++e) {
-        const std::string entry(*e);
-        const auto eq = entry.find('=');
-        if (eq != std::string::npos)
-            vars[entry.substr(0, eq)] = entry.substr(eq + 1);
-    }
-    vars.erase("LD_LIBRARY_PATH"); // the copy beside the program unless a run says otherwise
-    vars["GBP_PHONE_DIR"] = phoneRoot.string();
-    for (const auto& [name, value] : changes)
-        vars[name] = value;
-    std::vector<std::string> strings;
-    for (const auto& [name, value] : vars)
-        strings.push_back(name + "=" + value);
-    return strings;
-}
-
-std::vector<char*> Pointers(std::vector<std::string>& strings) {
-    std::vector<char*> pointers;
-    for (auto& s : strings)
-        pointers.push_back(s.data());
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-} // namespace
 
 CliRun E2eSandbox::run(const std::vector<std::string>& args, const RunOptions& options) const {
-    std::vector<std::string> argStrings{(BinDir() / "adeduze-cli").string(), "-s",
-                                        settings().string()};
-    argStrings.insert(argStrings.end(), args.begin(), args.end());
-    std::vector<std::string> envStrings = Environment(options.env, phoneRoot());
-    auto argv = Pointers(argStrings);
-    auto envp = Pointers(envStrings);
-
-    const fs::path outPath = root_ / ".stdout";
-    const fs::path errPath = root_ / ".stderr";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addchdir_np(&actions, work().c_str());
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned =
-        posix_spawn(&pid, argStrings[0].c_str(), &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        throw std::runtime_error("cannot start adeduze-cli");
-
-    CliRun result;
-    int wstatus = 0;
-    rusage usage{};
-    bool killed = false;
-    for (;;) {
-        const pid_t done = wait4(pid, &wstatus, WNOHANG, &usage);
-        if (done == pid)
-            break;
-        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::steady_clock::now() - start);
-        if (!killed &&
-            ((options.killWhen && options.killWhen(elapsed)) || elapsed > options.timeout)) {
-            ::kill(pid, SIGKILL);
-            killed = true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    result.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - start);
-    result.maxRssKb = usage.ru_maxrss;
-    if (WIFEXITED(wstatus))
-        result.status = WEXITSTATUS(wstatus);
-    if (WIFSIGNALED(wstatus))
-        result.signal = WTERMSIG(wstatus);
-    const auto out = ReadBytes(outPath);
-    const auto err = ReadBytes(errPath);
-    result.out.assign(out->begin(), out->end());
-    result.err.assign(err->begin(), err->end());
-    return result;
+    ProgramOptions run = options;
+    run.argv = {(BinDir() / "adeduze-cli").string(), "-s", settings().string()};
+    run.argv.insert(run.argv.end(), args.begin(), args.end());
+    run.env.try_emplace("GBP_PHONE_DIR", phoneRoot().string());
+    run.workDir = work();
+    run.outputDir = root_;
+    return RunProgram(run);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestFiles.h"
 
 #include <chrono>
@@ -15,22 +16,11 @@
 // virtual phone folder: <root>/phone/COM1/nvm/<section>-<file>, raw bytes.
 
 
-struct CliRun {
-    int status = -1; // exit status; -1 when the process did not exit by itself
-    int signal = 0;  // the signal that ended it, 0 when it exited
-    std::string out;
-    std::string err;
-    long maxRssKb = 0; // peak resident set of the process
-    std::chrono::milliseconds elapsed{0};
-};
+using CliRun = ProgramRun;
 
-// What a run is given besides its arguments.
-struct RunOptions {
-    std::map<std::string, std::string> env; // added to (or replacing) the inherited variables
-    // Polled while the process runs; when it answers true the process is killed (SIGKILL).
-    std::function<bool(std::chrono::milliseconds elapsed)> killWhen;
-    std::chrono::milliseconds timeout{60000}; // killed after this long in any case
-};
+// What a run is given besides its arguments (argv, workDir and outputDir are
+// the sandbox's).
+using RunOptions = ProgramOptions;
 
 // A folder with a phone, a working directory and a settings file, removed afterwards.
 class E2eSandbox {
