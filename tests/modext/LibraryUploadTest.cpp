@@ -54,11 +54,12 @@ TEST_F(LibraryWriter, ACheckThatFailsStillEndsWithUploaded) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        FakePhone p;
+        FreshCommandWorld world;
+        FakePhone& p = world.phone;
+        AppState& s = world.state;
+        ScriptedUi& u = world.ui;
+        CommandContext& cx = world.ctx;
         c.setup(p);
-        AppState s;
-        ScriptedUi u;
-        CommandContext cx{s, p.link(), u};
         RunCommand(cx, [&] { WriteLibrarySection(cx, 2, 16, Filler(300)); });
         EXPECT_EQ(p.calls, WriteAndCheck("2,16", 300));
         EXPECT_EQ(u.events, (Calls{"status:Checking data...", kUploadError, "status:Uploaded!"}));
@@ -161,11 +162,12 @@ TEST_F(Ufif2Upload, AnUnreadableRecordEndsWithTheConversionError) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        FakePhone p;
+        FreshCommandWorld world;
+        FakePhone& p = world.phone;
+        AppState& s = world.state;
+        ScriptedUi& u = world.ui;
+        CommandContext& cx = world.ctx;
         c.setup(p);
-        AppState s;
-        ScriptedUi u;
-        CommandContext cx{s, p.link(), u};
         EXPECT_FALSE(RunCommand(cx, [&] { Button5Click(cx); }));
         EXPECT_EQ(p.calls, c.calls);
         EXPECT_EQ(u.events, (Calls{c.message, "error:'' is not a valid integer value"}));
@@ -213,10 +215,11 @@ TEST_F(Ufif2Upload, TrimsAndKeepsTheLimit) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        FakePhone p;
-        AppState s;
-        ScriptedUi u;
-        CommandContext cx{s, p.link(), u};
+        FreshCommandWorld world;
+        FakePhone& p = world.phone;
+        AppState& s = world.state;
+        ScriptedUi& u = world.ui;
+        CommandContext& cx = world.ctx;
         u.files = {dir.write("lib.bin", c.file)};
         RunCommand(cx, [&] { UploadUfif2Library(cx, 2, 17); });
         EXPECT_TRUE(s.slotMenuEnabled);

@@ -34,6 +34,14 @@ class ModextTest : public ::testing::Test {
     std::vector<bool> flagAtInit;
 };
 
+// A world of its own for one case of a table, so each case starts afresh.
+struct FreshCommandWorld {
+    FakePhone phone;
+    AppState state;
+    ScriptedUi ui;
+    CommandContext ctx{state, phone.link(), ui};
+};
+
 // A fresh directory, removed with everything in it at the end of the test.
 // While it lives, the process's current directory is this one; the previous
 // one comes back afterwards.

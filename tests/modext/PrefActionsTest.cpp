@@ -97,11 +97,12 @@ TEST_F(GetPref, SetsTheControlsFromTheRecord) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        FakePhone p;
+        FreshCommandWorld world;
+        FakePhone& p = world.phone;
+        AppState& s = world.state;
+        ScriptedUi& u = world.ui;
+        CommandContext& cx = world.ctx;
         p.setFile(2, 18, c.stored);
-        AppState s;
-        ScriptedUi u;
-        CommandContext cx{s, p.link(), u};
         s.prefs.AsEdit = "xx";
         s.prefs.AssEdit = "yy";
         s.prefs.ACheckBox = !c.autorun;
@@ -188,10 +189,11 @@ TEST_F(SetPref, BuildsTheRecordFromTheControls) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        FakePhone p;
-        AppState s;
-        ScriptedUi u;
-        CommandContext cx{s, p.link(), u};
+        FreshCommandWorld world;
+        FakePhone& p = world.phone;
+        AppState& s = world.state;
+        ScriptedUi& u = world.ui;
+        CommandContext& cx = world.ctx;
         s.prefs.sEdit = c.s;
         s.prefs.ssEdit = c.ss;
         s.prefs.AsEdit = c.as;
@@ -230,10 +232,10 @@ TEST_F(SetPref, WithNoMenuItemSelectedTheLastReadCodeIsWrittenBack) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        FakePhone p;
-        AppState s;
-        ScriptedUi u;
-        CommandContext cx{s, p.link(), u};
+        FreshCommandWorld world;
+        FakePhone& p = world.phone;
+        AppState& s = world.state;
+        CommandContext& cx = world.ctx;
         s.prefs.RG1 = -1;
         s.prefs.lastRead = c.lastRead;
         RunCommand(cx, [&] { SetPrefActionExecute(cx); });
@@ -270,10 +272,11 @@ TEST_F(SetPref, ConversionsRunInOrderBeforeThePhoneIsContacted) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.error);
-        FakePhone p;
-        AppState s;
-        ScriptedUi u;
-        CommandContext cx{s, p.link(), u};
+        FreshCommandWorld world;
+        FakePhone& p = world.phone;
+        AppState& s = world.state;
+        ScriptedUi& u = world.ui;
+        CommandContext& cx = world.ctx;
         s.prefs.sEdit = c.s;
         s.prefs.ssEdit = c.ss;
         s.prefs.AsEdit = c.as;
@@ -339,11 +342,12 @@ TEST_F(SetPref, AWriteThePhoneDidNotTakeIsReportedAsAnError) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        FakePhone p;
+        FreshCommandWorld world;
+        FakePhone& p = world.phone;
+        AppState& s = world.state;
+        ScriptedUi& u = world.ui;
+        CommandContext& cx = world.ctx;
         c.setup(p);
-        AppState s;
-        ScriptedUi u;
-        CommandContext cx{s, p.link(), u};
         RunCommand(cx, [&] { SetPrefActionExecute(cx); });
         EXPECT_EQ(p.calls, c.calls);
         EXPECT_EQ(u.events, (Calls{"status:Uploading data...", "message:" + kUploadError,

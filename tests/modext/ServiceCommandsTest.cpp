@@ -206,10 +206,11 @@ TEST_F(ServiceSlot, UploadCutsLongFilesThenTrims) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        FakePhone p;
-        AppState s;
-        ScriptedUi u;
-        CommandContext cx{s, p.link(), u};
+        FreshCommandWorld world;
+        FakePhone& p = world.phone;
+        AppState& s = world.state;
+        ScriptedUi& u = world.ui;
+        CommandContext& cx = world.ctx;
         u.files = {dir.write("any.bin", c.file)};
         EXPECT_TRUE(RunCommand(cx, [&] { Button9Click(cx); }));
         EXPECT_EQ(p.calls, ServiceWriteAndCheck(c.written));
